@@ -1,0 +1,5 @@
+#include "entry/CSetupApp.h"
+
+CSetupApp theApp;
+
+CSetupApp::~CSetupApp() = default;
