@@ -2,7 +2,7 @@
 # Installs the Debian packages the build, the tests and the demo need, when missing.
 # Asks for root through sudo when not run as root.
 set -euo pipefail
-packages=(cmake ninja-build g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64
+packages=(cmake ninja-build g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix g++-mingw-w64-i686-win32 binutils-mingw-w64
           wine64 xvfb xauth fonts-wine fonts-liberation googletest x11-apps imagemagick zip)
 missing=()
 for package in "${packages[@]}"; do

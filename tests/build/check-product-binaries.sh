@@ -44,10 +44,27 @@ check_dll() {
   fi
 }
 
+# Functions later Windows versions added, which a library for Windows 95 and 98 must not
+# import (it would not load there). Not a complete list: the ones run times pull in.
+too_new='^(GetTickCount64|AddVectoredExceptionHandler|RemoveVectoredExceptionHandler|IsDebuggerPresent|InitializeCriticalSectionAndSpinCount|GetModuleHandleExA|GetModuleHandleExW|SHGetFolderPathA|RegDeleteTreeA|GetLongPathNameA|SetThreadErrorMode|InitOnceExecuteOnce|FlsAlloc|GetSystemTimePreciseAsFileTime)$'
+
+check_old_systems() {
+  local dll=$1 found=""
+  for name in $(i686-w64-mingw32-objdump -p "$dll" | awk 'NF>=3 && $1 ~ /^[0-9a-f]+$/ && $2 ~ /^[0-9]+$/ {print $3}'); do
+    [[ $name =~ $too_new ]] && found="$found $name"
+  done
+  if [ -z "$found" ]; then
+    pass "i686: imports no function that Windows 95 and 98 lack (of the known list)"
+  else
+    fail "i686: imports functions Windows 95 and 98 lack:$found"
+  fi
+}
+
 check_dll x86_64-w64-mingw32-objdump "$x64_dll" x86_64
 check_dll i686-w64-mingw32-objdump "$x86_dll" i686
 
 if [ -f "$x86_dll" ]; then
+  check_old_systems "$x86_dll"
   image_base=$(i686-w64-mingw32-objdump -p "$x86_dll" | awk '/^ImageBase/ {print $2}')
   export_rva=$(i686-w64-mingw32-objdump -p "$x86_dll" | awk '/Export RVA/ {print $(NF-2); exit}')
   if [ -z "$image_base" ] || [ -z "$export_rva" ]; then
