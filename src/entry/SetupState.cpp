@@ -18,4 +18,5 @@ SetupState g_setup = {
     /* m_logFile */ {},
     /* m_bRebootNeeded */ TRUE,
     /* m_bWorkerRunning */ {0},
+    /* m_nLogRecordKind */ 0,
 };

@@ -31,6 +31,10 @@ struct SetupState {
     // last act and the progress window polls it with acquire ordering: that pair is
     // what publishes the worker's files, state and open log to the interface thread.
     std::atomic<LONG> m_bWorkerRunning;
+    BYTE m_nLogRecordKind;          // kind of the uninstall-log record being written
 };
+
+static_assert(sizeof(std::atomic<LONG>) == 4 && std::atomic<LONG>::is_always_lock_free,
+              "the worker-running flag is a lock-free 32-bit atomic");
 
 extern SetupState g_setup;

@@ -27,3 +27,10 @@ CWinApp* AfxGetApp()
 {
     return g_pApp;
 }
+
+CWnd* AfxGetMainWnd()
+{
+    if (g_pApp != nullptr && g_pApp->m_pMainWnd != nullptr)
+        return g_pApp->m_pMainWnd;
+    return nullptr;
+}

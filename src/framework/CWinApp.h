@@ -21,3 +21,5 @@ public:
 
 // The module's application object, or null before it is constructed.
 CWinApp* AfxGetApp();
+// The application's main window, or null when none is registered.
+CWnd* AfxGetMainWnd();
