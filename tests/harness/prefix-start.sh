@@ -51,4 +51,14 @@ mkdir -p "$prefix"
 "$wine_server" -p </dev/null >/dev/null 2>&1
 "$wine_bin" wineboot -i >"$harness_dir/wineboot.log" 2>&1
 "$wine_bin" reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion' /v ProgramFilesDir >/dev/null
+# Every program runs in one virtual desktop: its windows are drawn with their frames as
+# Windows draws them, and hiding a window does not wait for a window manager that
+# Xvfb does not have.
+"$wine_bin" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null
+"$wine_bin" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null
+# The desktop wineboot opened is not a virtual one: start the servers again.
+"$wine_server" -k
+"$wine_server" -w
+"$wine_server" -p </dev/null >/dev/null 2>&1
+"$wine_bin" wineboot >>"$harness_dir/wineboot.log" 2>&1
 echo "wine prefix ready: $prefix (display $display)"
