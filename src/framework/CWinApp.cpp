@@ -1,5 +1,7 @@
 #include "framework/CWinApp.h"
 
+#include "framework/CWnd.h"
+
 // The linker's symbol for the start of the image this code is linked into.
 extern "C" IMAGE_DOS_HEADER __ImageBase;
 
@@ -32,5 +34,5 @@ CWnd* AfxGetMainWnd()
 {
     if (g_pApp != nullptr && g_pApp->m_pMainWnd != nullptr)
         return g_pApp->m_pMainWnd;
-    return nullptr;
+    return CWnd::FromHandlePermanent(GetActiveWindow());
 }

@@ -21,5 +21,6 @@ public:
 
 // The module's application object, or null before it is constructed.
 CWinApp* AfxGetApp();
-// The application's main window, or null when none is registered.
+// The application's main window; without one, the object of the window active on the
+// calling thread (null when there is none or it has no object).
 CWnd* AfxGetMainWnd();
