@@ -1,0 +1,3 @@
+#include "integration/CShortcutInfo.h"
+
+CShortcutInfo::~CShortcutInfo() = default;
