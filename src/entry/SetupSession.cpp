@@ -1,13 +1,17 @@
 #include "entry/SetupSession.h"
 
+#include <commctrl.h>
+
 #include <cstring>
 
 #include "entry/LanguageTable.h"
 #include "entry/SetupState.h"
 #include "framework/BoundedString.h"
+#include "framework/CWinApp.h"
 #include "session/PlatformDetection.h"
 #include "session/ProductConfig.h"
 #include "text/TextTable.h"
+#include "windows/CSetupMainDlg.h"
 
 bool BeginSetupSession(const char* mediaFolder)
 {
@@ -24,8 +28,19 @@ bool BeginSetupSession(const char* mediaFolder)
 
 INT_PTR RunSetupWindows()
 {
-    // The windows of the session come here; until then the session ends at once.
-    return 0;
+    InitCommonControls();
+    CSetupMainDlg mainWindow;
+    // The dialogs run without a parent of their own are owned through the main window.
+    CWinApp* application = AfxGetApp();
+    if (application != nullptr)
+        application->m_pMainWnd = &mainWindow;
+    INT_PTR result = mainWindow.DoModal();
+    if (application != nullptr)
+        application->m_pMainWnd = nullptr;
+    // The windows are gone: no pointer to them outlives the call.
+    g_setup.m_pMainDlg = nullptr;
+    g_setup.m_pWizardFrame = nullptr;
+    return result;
 }
 
 void EndSetupSession()
