@@ -70,15 +70,28 @@ SetupRobot::Page SetupRobot::PageOf(HWND page)
     return kNoPage;
 }
 
+void SetupRobot::Settle(HWND window)
+{
+    // A message sent from another thread is handled only when the interface thread
+    // next waits for messages, that is after the handler it is in has returned.
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &ignored);
+}
+
 bool SetupRobot::WaitForPage(Page page, DWORD timeoutMs) const
 {
-    return WaitUntil([&] { return PageOf(CurrentPage()) == page && MessageDialog() == nullptr; }, timeoutMs);
+    auto shown = [&] { return PageOf(CurrentPage()) == page && MessageDialog() == nullptr; };
+    if (!WaitUntil(shown, timeoutMs))
+        return false;
+    Settle(Frame());
+    return shown();
 }
 
 HWND SetupRobot::WaitForMessageDialog(DWORD timeoutMs) const
 {
     HWND dialog = nullptr;
-    WaitUntil([&] { return (dialog = MessageDialog()) != nullptr; }, timeoutMs);
+    if (WaitUntil([&] { return (dialog = MessageDialog()) != nullptr; }, timeoutMs))
+        Settle(dialog);
     return dialog;
 }
 

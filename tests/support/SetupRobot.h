@@ -40,6 +40,9 @@ public:
     // Cancel and answer the question with button (IDOK stays, IDCANCEL leaves).
     bool CancelAndAnswer(int button) const;
 
+    // Returns once the interface thread has finished what it was doing for window.
+    static void Settle(HWND window);
+
     // Ends whatever is left of a session that went wrong, so the test does not hang.
     void Rescue() const;
 };
